@@ -1,0 +1,33 @@
+#include "LaunchLine.h"
+
+std::string QuoteArgument(const std::string& value) {
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (char character : value) {
+        if (character == '\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes are plain characters unless a quote follows them.
+        size_t copies = character == '"' ? 2 * backslashes + 1 : backslashes;
+        quoted.append(copies, '\\');
+        quoted.push_back(character);
+        backslashes = 0;
+    }
+    quoted.append(2 * backslashes, '\\');
+    quoted.push_back('"');
+    return quoted;
+}
+
+bool CanPassThroughInterpreter(const std::string& value) {
+    return value.find_first_of("\"%\r\n") == std::string::npos;
+}
+
+std::string BuildLaunchLine(const LaunchLine& line) {
+    std::string text = "java.exe -cp " + QuoteArgument(line.classPath);
+    if (!line.systemProperty.empty()) text += " " + line.systemProperty;
+    text += " ";
+    text += line.className;
+    for (const std::string& argument : line.arguments) text += " " + QuoteArgument(argument);
+    return text;
+}

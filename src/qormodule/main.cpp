@@ -1,0 +1,3 @@
+#include "MQorModule.h"
+
+int main(int argc, char** argv) { return RunQorModule(argc, argv); }

@@ -1,0 +1,3 @@
+#include "MQorProbe.h"
+
+int main(int argc, char** argv) { return RunQorProbe(argc, argv); }
