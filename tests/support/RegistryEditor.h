@@ -1,0 +1,20 @@
+// Sets up installations in the registry of the Wine prefix: exact bytes and
+// types, in either view.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+enum class RegistryView { Bits64, Bits32 };
+
+// Creates the key as needed and stores `data` exactly (no NUL is added).
+void SetRegistryValue(RegistryView view, const std::string& key, const std::string& name, DWORD type,
+                      const std::string& data);
+// A REG_SZ value holding `text` and its terminating NUL.
+void SetRegistryString(RegistryView view, const std::string& key, const std::string& name, const std::string& text);
+void DeleteRegistryValue(RegistryView view, const std::string& key, const std::string& name);
+// The key and everything below it; nothing when it is missing.
+void DeleteRegistryKey(RegistryView view, const std::string& key);
+// Both products gone from both views.
+void DeleteInstallationKeys();
