@@ -24,10 +24,10 @@ bool CanPassThroughInterpreter(const std::string& value) {
 }
 
 std::string BuildLaunchLine(const LaunchLine& line) {
-    std::string text = "java.exe -cp " + QuoteArgument(line.classPath);
-    if (!line.systemProperty.empty()) text += " " + line.systemProperty;
-    text += " ";
-    text += line.className;
-    for (const std::string& argument : line.arguments) text += " " + QuoteArgument(argument);
+    std::string text = "java.exe -cp ";
+    text.append(QuoteArgument(line.classPath));
+    if (!line.systemProperty.empty()) text.append(" ").append(line.systemProperty);
+    text.append(" ").append(line.className);
+    for (const std::string& argument : line.arguments) text.append(" ").append(QuoteArgument(argument));
     return text;
 }
