@@ -59,7 +59,10 @@ void CommandLog::Write(const char* sourceFile, int line, const std::string& mess
     LogFileLock lock(file);
     if (!lock.Lock()) return;
 
+    // A size whose low part happens to equal INVALID_FILE_SIZE is real: only
+    // the error code tells a failure apart.
     DWORD sizeHigh = 0;
+    SetLastError(NO_ERROR);
     DWORD sizeLow = GetFileSize(file, &sizeHigh);
     if (sizeLow == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return;
 
