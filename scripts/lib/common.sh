@@ -49,4 +49,8 @@ qor_start_wine() {
   # whoever reads it waiting.
   wineserver -p >/dev/null 2>&1 </dev/null &
   trap qor_stop_wine EXIT
+  # The prefix's services start with the first program and live as long as
+  # the server: started by a test, they would hold ctest's pipe open and keep
+  # it waiting after the test ended.
+  "$QOR_WINE" wineboot >/dev/null 2>&1 </dev/null
 }
