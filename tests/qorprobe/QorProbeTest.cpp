@@ -115,6 +115,8 @@ struct AddressCase {
     std::string inLaunchLine;  // between its quotes, by the Windows argument rules
 };
 
+void PrintTo(const AddressCase& address, std::ostream* out) { *out << "[" << address.address << "]"; }
+
 class AcceptedAddressTest : public QorProbeTest, public ::testing::WithParamInterface<AddressCase> {};
 
 TEST_P(AcceptedAddressTest, ReachesTheClassUnchanged) {
