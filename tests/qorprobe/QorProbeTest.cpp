@@ -94,6 +94,36 @@ TEST_F(QorProbeTest, AClassResultOtherThanZeroIsOnlyLogged) {
                                         ProbeRecord(kEnded + std::string("2")), EndRecord(1)}));
 }
 
+TEST_F(QorProbeTest, AnInterpreterThatCannotStartIsAnUnexpectedError) {
+    Environment environment = CommandEnvironment();
+    environment["COMSPEC"] = Root() + "\\no-such-interpreter.exe";
+    ProgramResult result = RunCommand("qorprobe", {"192.0.2.1"}, environment);
+
+    EXPECT_EQ(result.exitCode, 1u);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, std::string(kUnexpectedError) + "\r\n");
+    EXPECT_FALSE(JavaStarted());
+    // No result record: there was no result.
+    EXPECT_EQ(Described(ReadLogRecords()),
+              (std::vector<std::string>{StartRecord({"192.0.2.1"}), ProbeRecord(kStarted + ExpectedLaunchLine("192.0.2.1")),
+                                        ProbeRecord(kUnexpectedError), EndRecord(1)}));
+}
+
+TEST_F(QorProbeTest, AMissingJavaLeavesTheInterpretersCodeInTheLog) {
+    Environment environment = CommandEnvironment();
+    environment["PATH"] = "C:\\windows\\system32;C:\\windows";
+    ProgramResult result = RunCommand("qorprobe", {"192.0.2.1"}, environment);
+
+    EXPECT_EQ(result.exitCode, 1u);
+    EXPECT_EQ(result.out, "");
+    // Whatever stands on standard error is the interpreter's, not qorprobe's.
+    EXPECT_EQ(result.err.find("qor0"), std::string::npos) << result.err;
+    EXPECT_FALSE(JavaStarted());
+    EXPECT_EQ(Described(ReadLogRecords()),
+              (std::vector<std::string>{StartRecord({"192.0.2.1"}), ProbeRecord(kStarted + ExpectedLaunchLine("192.0.2.1")),
+                                        ProbeRecord(kEnded + std::string("9009")), EndRecord(1)}));
+}
+
 TEST_F(QorProbeTest, TheLaunchRecordHoldsTheWholeLineHoweverLong) {
     std::string address(3000, 'a');
     ProgramResult result = RunCommand("qorprobe", {address});
