@@ -131,7 +131,9 @@ TEST_P(CommandLineFuzzTest, EveryRunEndsCleanly) {
         for (const std::string& answer : answers) answered = answered || result.out == answer;
         EXPECT_TRUE(answered) << "standard output [" << result.out << "]";
         // An answer comes with success, and success with an answer.
-        if (!program.startsClass) EXPECT_EQ(result.out.empty(), result.exitCode != 0);
+        if (!program.startsClass) {
+            EXPECT_EQ(result.out.empty(), result.exitCode != 0);
+        }
         if (result.exitCode == 0) ++succeeded;
         if (result.err.find(program.usageStart) != std::string::npos) {
             ++rejected;
