@@ -1,6 +1,5 @@
 #include "MQorModule.h"
 
-#include "CQorCommon.h"
 #include "CommandFrame.h"
 #include "ConsoleOutput.h"
 
@@ -15,12 +14,17 @@ constexpr char kUsage[] =
     "  option : -path    Get VDL install path\n"
     "           -version Get VDL version\n";
 
+// The lookups of the current run: the frame calls the command through a plain
+// function pointer, which carries no state of its own.
+ModuleLookup lookUpPath = &GetVdlPath;
+ModuleLookup lookUpVersion = &GetVdlVersion;
+
 int ModuleInformationCommand(int argc, char** argv) {
     if (argc != 2) RejectCommandLine(kSourceFile, __LINE__, kUsage);
     if (std::strcmp(argv[1], "-version") == 0) {
-        PrintLine(stdout, GetVdlVersion());
+        PrintLine(stdout, lookUpVersion());
     } else if (std::strcmp(argv[1], "-path") == 0) {
-        PrintLine(stdout, GetVdlPath());
+        PrintLine(stdout, lookUpPath());
     } else {
         RejectCommandLine(kSourceFile, __LINE__, kUsage);
     }
@@ -29,7 +33,9 @@ int ModuleInformationCommand(int argc, char** argv) {
 
 }  // namespace
 
-int RunQorModule(int argc, char** argv) {
+int RunQorModule(int argc, char** argv, ModuleLookup pathLookup, ModuleLookup versionLookup) {
+    lookUpPath = pathLookup;
+    lookUpVersion = versionLookup;
     // Reading the registry needs no rights of its own, and a failed allocation
     // is reported as an unexpected error.
     CommandFrame frame{kSourceFile, nullptr, false, &ModuleInformationCommand};
