@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "ParameterText.h"
 
+#include <cstdio>
 #include <new>
 
 namespace {
@@ -23,6 +24,13 @@ void ReportFailure(CommandLog& log, const char* sourceFile, int line, const char
 }  // namespace
 
 int RunCommandFrame(const CommandFrame& frame, int argc, char** argv) {
+    // Standard error is unbuffered, and the C runtime then hands a text to
+    // Windows a byte or two at a time: the 15-line usage text became hundreds
+    // of writes. Every text is flushed once whole, so a buffer changes only
+    // the number of writes.
+    static char errorBuffer[BUFSIZ];
+    std::setvbuf(stderr, errorBuffer, _IOFBF, sizeof errorBuffer);
+
     CommandLog log;
     int exitCode = 0;
     try {
