@@ -49,4 +49,8 @@ qor_start_wine() {
   # whoever reads it waiting.
   wineserver -p >/dev/null 2>&1 </dev/null &
   trap qor_stop_wine EXIT
+  # The first program in a running prefix starts Wine's services, which keep
+  # the output handles they inherit: start them here, sent away from ours,
+  # so that no caller (ctest included) waits on them.
+  "$QOR_WINE" cmd /c exit >/dev/null 2>&1 </dev/null
 }
