@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "ParameterText.h"
 
+#include <cstdio>
 #include <new>
 
 namespace {
@@ -20,9 +21,22 @@ void ReportFailure(CommandLog& log, const char* sourceFile, int line, const char
     PrintLine(stderr, message);
 }
 
+// Standard error is unbuffered, and the C runtime then hands a text to
+// Windows a byte or two at a time: the 15-line usage text became hundreds of
+// writes. Every text is flushed whole, so a buffer changes only the number of
+// writes. Set once: a stream's buffer may change only before its first use.
+void BufferStandardError() {
+    static char buffer[BUFSIZ];
+    static bool buffered = false;
+    if (buffered) return;
+    std::setvbuf(stderr, buffer, _IOFBF, sizeof buffer);
+    buffered = true;
+}
+
 }  // namespace
 
 int RunCommandFrame(const CommandFrame& frame, int argc, char** argv) {
+    BufferStandardError();
     CommandLog log;
     int exitCode = 0;
     try {
