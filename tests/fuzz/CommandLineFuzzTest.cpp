@@ -6,6 +6,7 @@
 //
 // The seed is printed; set QORTEST_FUZZ_SEED to it to replay a failure.
 #include "Files.h"
+#include "LaunchLine.h"
 #include "LogRecords.h"
 #include "SampleInstallation.h"
 
@@ -64,7 +65,8 @@ protected:
     // blanks or tabs between them. Empty arguments and unbalanced quotes arise
     // on their own.
     std::string RandomCommandLine(std::mt19937_64& random) const {
-        std::string line = random() % 4 == 0 ? "\"" + std::string(GetParam().name) + "\"" : GetParam().name;
+        std::string line = GetParam().name;
+        if (random() % 4 == 0) line = QuoteArgument(line);
         std::vector<std::string> arguments;
         if (random() % 2 == 0) {
             const auto& accepted = GetParam().acceptedArguments;

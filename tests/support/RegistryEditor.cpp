@@ -34,10 +34,34 @@ void DeleteRegistryValue(RegistryView view, const std::string& key, const std::s
     }
 }
 
+void DenyRegistryKeyAccess(RegistryView view, const std::string& key) {
+    UniqueHkey opened;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS | ViewFlag(view), opened.put()) !=
+        ERROR_SUCCESS) {
+        throw std::runtime_error("cannot open key " + key);
+    }
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    UniqueSid everyone;
+    if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, everyone.put())) {
+        throw std::runtime_error("cannot make the Everyone identifier");
+    }
+    alignas(DWORD) char aclBuffer[256];
+    PACL acl = reinterpret_cast<PACL>(aclBuffer);
+    SECURITY_DESCRIPTOR descriptor;
+    if (!InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION) ||
+        !AddAccessDeniedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone.get()) ||
+        !InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+        !SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) ||
+        RegSetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, &descriptor) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot deny access to key " + key);
+    }
+}
+
 void DeleteRegistryKey(RegistryView view, const std::string& key) {
     UniqueHkey opened;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS | ViewFlag(view), opened.put()) !=
         ERROR_SUCCESS) {
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), ViewFlag(view), 0);
         return;
     }
     RegDeleteTreeA(opened.get(), nullptr);

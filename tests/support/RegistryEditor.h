@@ -14,7 +14,11 @@ void SetRegistryValue(RegistryView view, const std::string& key, const std::stri
 // A REG_SZ value holding `text` and its terminating NUL.
 void SetRegistryString(RegistryView view, const std::string& key, const std::string& name, const std::string& text);
 void DeleteRegistryValue(RegistryView view, const std::string& key, const std::string& name);
-// The key and everything below it; nothing when it is missing.
+// Denies everyone every access to the key (it must exist), as a key whose
+// security shuts administrators out.
+void DenyRegistryKeyAccess(RegistryView view, const std::string& key);
+// The key and everything below it; nothing when it is missing. A key that
+// denies access is removed too, when it has no subkeys.
 void DeleteRegistryKey(RegistryView view, const std::string& key);
 // Both products gone from both views.
 void DeleteInstallationKeys();
