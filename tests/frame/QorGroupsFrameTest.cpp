@@ -9,23 +9,6 @@
 
 namespace {
 
-const char kUsage[] =
-    "Usage: qorgroups <sub-command> <option> <suboption>\n"
-    "  sub-command   : query     Query Copy Group in SRA\n"
-    "                  add       Add Copy Group to SRA\n"
-    "                  change    Update Copy Group Infomation in SRA\n"
-    "                  remove    Remove Copy Group in SRA\n"
-    "  option (*1)   : -detail\n"
-    "                  -g REP-GRP-NAME    Replication Copy Group Name\n"
-    "                  -sg SNP-GRP-NAME   Snapshot Copy Group Name for FailoverTest\n"
-    "                  -cg REP-GRP-NAME   Replication Copy Group Name for Consistent Failover/FailoverTest\n"
-    "                  -bg SNP-GRP-NAME   Snapshot Copy Group Name for Backup\n"
-    "  suboption (*2): -notest\n"
-    "\n"
-    "  *1)-detail option is possible to specify it for query subcommand.\n"
-    "  *1)-g -sg -bg -cg option are possible to specify it for add, change, remove subcommand.\n"
-    "  *2)-notest suboption is possible to specify it for add -cg, change -cg subcommand.\n";
-
 const char kArgumentsIncorrect[] = "qor0010 The command line arguments are incorrect.";
 
 using QorGroupsFrameTest = SampleInstallation;
@@ -35,7 +18,7 @@ TEST_F(QorGroupsFrameTest, NoArgumentsShowsTheUsageAndFails) {
 
     EXPECT_EQ(result.exitCode, 1u);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, AsCaptured(std::string(kUsage) + "\n" + kArgumentsIncorrect + "\n"));
+    EXPECT_EQ(result.err, AsCaptured(std::string(kQorGroupsUsage) + "\n" + kArgumentsIncorrect + "\n"));
     ExpectRunRecords(ReadLogRecords(), {StartRecordText("qorgroups "), kArgumentsIncorrect, EndRecordText(1)});
 }
 

@@ -20,7 +20,7 @@
 //   std::bad_alloc through the frame's handlers (FrameHarnessTest), and every
 //   hold and lock is a scoped object, so it is given back as the failure
 //   leaves.
-#include "LogTestFixture.h"
+#include "InProcessLogTest.h"
 
 #include "Files.h"
 #include "InstallationKeys.h"

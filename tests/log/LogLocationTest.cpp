@@ -1,4 +1,4 @@
-#include "LogTestFixture.h"
+#include "InProcessLogTest.h"
 
 #include "Files.h"
 #include "InstallationKeys.h"

@@ -6,10 +6,9 @@
 // tests.
 #include "CQorCommon.h"
 #include "CQorException.h"
-#include "CommandLog.h"
 #include "InstallationKeys.h"
 #include "Messages.h"
-#include "SampleInstallation.h"
+#include "InProcessLogTest.h"
 
 #include <gtest/gtest.h>
 
@@ -36,19 +35,9 @@ const LookupUnderTest kLookups[] = {
 
 enum class Failure { KeyMissing, KeyRefused, ValueMissing };
 
-class InstallationLookupFailureTest : public SampleInstallation {
+// Each test moves the installation, so the log is located afresh.
+class InstallationLookupFailureTest : public InProcessLogTest {
 protected:
-    void SetUp() override {
-        SampleInstallation::SetUp();
-        if (IsSkipped()) return;
-        CommandLog::ForgetLocation();
-    }
-
-    void TearDown() override {
-        CommandLog::ForgetLocation();
-        SampleInstallation::TearDown();
-    }
-
     // Puts the lookup's registry in the failing state and returns what it raised.
     CQorException Raised(const LookupUnderTest& lookup, Failure failure) {
         DeleteInstallationKeys();

@@ -67,10 +67,10 @@ TEST_P(RejectedLineTest, PrintsUsageAndStartsNothing) {
     // The usage text is printed only; the log has the error between start and end.
     std::vector<LogRecord> records = ReadLogRecords();
     ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0].message.rfind(StartedRecord("qorgroups "), 0), 0u) << records[0].message;
+    EXPECT_EQ(records[0].message.rfind(StartRecordText("qorgroups "), 0), 0u) << records[0].message;
     EXPECT_EQ(records[1].message, "qor0010 The command line arguments are incorrect.");
     EXPECT_EQ(records[1].sourceFile, kGroupsSource);
-    EXPECT_EQ(records[2].message, EndedRecord(1));
+    EXPECT_EQ(records[2].message, EndRecordText(1));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -78,10 +78,10 @@ TEST_P(InstallationLookupTest, QueryFindsBothInstallations) {
         return;
     }
     ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0].message, StartedRecord("qorgroups query "));
+    EXPECT_EQ(records[0].message, StartRecordText("qorgroups query "));
     EXPECT_EQ(records[1].sourceFile, kLookupSource);
     EXPECT_EQ(records[1].message, lookup.failure);
-    EXPECT_EQ(records[2].message, EndedRecord(1));
+    EXPECT_EQ(records[2].message, EndRecordText(1));
 }
 
 void SetInstallPath(const std::string& text) {

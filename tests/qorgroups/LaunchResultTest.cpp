@@ -13,8 +13,8 @@ TEST_F(LaunchResultTest, ClassFailureIsLoggedAndEndsWithOne) {
     EXPECT_EQ(result.err, "");  // the class's own code is for the log alone
     std::vector<std::string> messages = MessagesOf(ReadLogRecords());
     ASSERT_EQ(messages.size(), 4u);
-    EXPECT_EQ(messages[2], EndedRecord(3));
-    EXPECT_EQ(messages[3], EndedRecord(1));
+    EXPECT_EQ(messages[2], EndRecordText(3));
+    EXPECT_EQ(messages[3], EndRecordText(1));
 }
 
 TEST_F(LaunchResultTest, JavaMissingGivesTheInterpretersCode) {
@@ -28,8 +28,8 @@ TEST_F(LaunchResultTest, JavaMissingGivesTheInterpretersCode) {
     EXPECT_EQ(result.err.find("qor0"), std::string::npos) << result.err;
     std::vector<std::string> messages = MessagesOf(ReadLogRecords());
     ASSERT_EQ(messages.size(), 4u);
-    EXPECT_EQ(messages[2], EndedRecord(9009));
-    EXPECT_EQ(messages[3], EndedRecord(1));
+    EXPECT_EQ(messages[2], EndRecordText(9009));
+    EXPECT_EQ(messages[3], EndRecordText(1));
 }
 
 TEST_F(LaunchResultTest, RunsWithoutComspec) {
@@ -55,10 +55,10 @@ TEST_F(LaunchResultTest, InterpreterThatCannotStartIsUnexpected) {
     EXPECT_TRUE(JavaReceived().empty());
     std::vector<LogRecord> records = ReadLogRecords();
     ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ(records[1].message.rfind(StartedRecord("java.exe -cp "), 0), 0u) << records[1].message;
+    EXPECT_EQ(records[1].message.rfind(StartRecordText("java.exe -cp "), 0), 0u) << records[1].message;
     EXPECT_EQ(records[2].message, "qor0011 An unexpected error occurred.");
     EXPECT_EQ(records[2].sourceFile, kGroupsSource);
-    EXPECT_EQ(records[3].message, EndedRecord(1));
+    EXPECT_EQ(records[3].message, EndRecordText(1));
 }
 
 // The start record is cut, the launch record and the class are not.
@@ -78,8 +78,8 @@ TEST_F(LaunchResultTest, LongGroupNameReachesTheClassWhole) {
     std::vector<std::string> messages = MessagesOf(ReadLogRecords());
     ASSERT_EQ(messages.size(), 4u);
     std::string parameter = ("qorgroups add -cg " + name + " -notest ").substr(0, 1800);
-    EXPECT_EQ(messages[0], StartedRecord(parameter));
-    EXPECT_EQ(messages[1], StartedRecord(launchLine));
+    EXPECT_EQ(messages[0], StartRecordText(parameter));
+    EXPECT_EQ(messages[1], StartRecordText(launchLine));
     std::vector<std::string> arguments = ClassArguments();
     ASSERT_EQ(arguments.size(), 7u);
     EXPECT_EQ(arguments[5], name);

@@ -2,13 +2,12 @@
 // the texts the command prints and a reading of what the class received.
 #pragma once
 
+#include "ExpectedOutput.h"
 #include "SampleInstallation.h"
 
 #include <string>
 #include <vector>
 
-// The usage text as captured: the C runtime writes each line feed as CRLF.
-extern const char kUsageBytes[];
 // Standard error of every wrong command line: usage, an empty line, qor0010.
 std::string RejectedLineOutput();
 // One message as the frame prints it on standard error.
@@ -19,8 +18,6 @@ inline constexpr char kLookupSource[] = "..\\..\\src\\common\\CQorCommon";
 inline constexpr char kCopyGroupClass[] = "com.velcora.aldren.qvx.addon.vmware.srm.Qorgroups";
 
 std::vector<std::string> MessagesOf(const std::vector<LogRecord>& records);
-std::string StartedRecord(const std::string& parameter);
-std::string EndedRecord(int returnCode);
 
 class QorGroupsTest : public SampleInstallation {
 public:

@@ -22,8 +22,8 @@ TEST_F(WorkedExampleTest, AddsConsistentGroupWithoutTest) {
 
     std::vector<LogRecord> records = ReadLogRecords();
     EXPECT_EQ(MessagesOf(records),
-              (std::vector<std::string>{StartedRecord("qorgroups add -cg GRP1 -notest "), StartedRecord(launchLine),
-                                        EndedRecord(0), EndedRecord(0)}));
+              (std::vector<std::string>{StartRecordText("qorgroups add -cg GRP1 -notest "), StartRecordText(launchLine),
+                                        EndRecordText(0), EndRecordText(0)}));
     ASSERT_EQ(records.size(), 4u);
     for (const LogRecord& record : records) {
         EXPECT_EQ(record.sourceFile, kGroupsSource);
@@ -31,7 +31,7 @@ TEST_F(WorkedExampleTest, AddsConsistentGroupWithoutTest) {
     }
     // The launch record as it lies in the file, from the source name to the CRLF.
     EXPECT_NE(ReadLog().find(std::string(" ") + kGroupsSource + " " + std::to_string(records[1].line) + " " +
-                             StartedRecord(launchLine) + "\r\n"),
+                             StartRecordText(launchLine) + "\r\n"),
               std::string::npos);
 
     std::vector<std::string> received = JavaReceived();
