@@ -76,9 +76,20 @@ RunningProgram::RunningProgram(const std::string& program, const std::string& co
     std::string block = EnvironmentBlock(environment);
     std::string line = commandLine;  // CreateProcessA may write into it
     PROCESS_INFORMATION started = {};
-    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, block.data(),
-                        workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &started)) {
-        throw std::runtime_error("cannot start " + program + ": error " + std::to_string(GetLastError()));
+    // Wine now and then fails a start with ERROR_INTERNAL_ERROR when the
+    // machine is loaded; the same start then goes through. Nothing of the
+    // program has run in that case, so trying again changes no result.
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, block.data(),
+                           workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &started)) {
+            break;
+        }
+        DWORD error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR || attempt == 5) {
+            throw std::runtime_error("cannot start " + program + ": error " + std::to_string(error));
+        }
+        line = commandLine;
+        Sleep(100 * attempt);
     }
     CloseHandle(started.hThread);
     process_.reset(started.hProcess);
