@@ -1,5 +1,6 @@
 #include "Files.h"
 #include "FrameRecords.h"
+#include "ExpectedOutput.h"
 #include "SampleInstallation.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,6 @@
 
 namespace {
 
-const char kArgumentsIncorrect[] = "qor0010 The command line arguments are incorrect.";
 
 using QorGroupsFrameTest = SampleInstallation;
 

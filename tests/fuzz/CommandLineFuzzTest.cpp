@@ -8,6 +8,7 @@
 #include "Files.h"
 #include "LaunchLine.h"
 #include "LogRecords.h"
+#include "ExpectedOutput.h"
 #include "SampleInstallation.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,6 @@
 
 namespace {
 
-constexpr char kStarted[] = "qor0100 Execution of the command started. Parameter=";
-constexpr char kEnded[] = "qor0101 Execution of the command ended. Return code=";
 
 // Each program runs this many lines per test run; a run costs about a tenth
 // of a second under Wine.

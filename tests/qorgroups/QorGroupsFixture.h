@@ -14,7 +14,6 @@ std::string RejectedLineOutput();
 std::string PrintedMessage(const std::string& message);
 
 inline constexpr char kGroupsSource[] = "..\\..\\src\\qorgroups\\MQorGroups";
-inline constexpr char kLookupSource[] = "..\\..\\src\\common\\CQorCommon";
 inline constexpr char kCopyGroupClass[] = "com.velcora.aldren.qvx.addon.vmware.srm.Qorgroups";
 
 std::vector<std::string> MessagesOf(const std::vector<LogRecord>& records);

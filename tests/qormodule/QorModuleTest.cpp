@@ -3,6 +3,7 @@
 // bytes, and the command log read back.
 #include "Files.h"
 #include "InstallationKeys.h"
+#include "ExpectedOutput.h"
 #include "SampleInstallation.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,7 @@
 namespace {
 
 constexpr char kModuleSource[] = "..\\..\\src\\qormodule\\MQorModule";
-constexpr char kLookupSource[] = "..\\..\\src\\common\\CQorCommon";
 
-constexpr char kStarted[] = "qor0100 Execution of the command started. Parameter=";
-constexpr char kEnded[] = "qor0101 Execution of the command ended. Return code=";
-constexpr char kArgumentsIncorrect[] = "qor0010 The command line arguments are incorrect.";
-constexpr char kUnexpectedError[] = "qor0011 An unexpected error occurred.";
-constexpr char kModuleNotInstalled[] = "qor0410 Aldren Tessavar Manager Vardel Module is not installed.";
 
 // The usage text, the frame's empty line and the error, in text-mode bytes.
 const std::string kUsageError = std::string(

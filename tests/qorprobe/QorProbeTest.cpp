@@ -3,6 +3,7 @@
 // and the command log read back.
 #include "Files.h"
 #include "InstallationKeys.h"
+#include "ExpectedOutput.h"
 #include "SampleInstallation.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +14,8 @@
 namespace {
 
 constexpr char kProbeSource[] = "..\\..\\src\\qorprobe\\MQorProbe";
-constexpr char kLookupSource[] = "..\\..\\src\\common\\CQorCommon";
 constexpr char kDeviceListingClass[] = "com.velcora.aldren.qvx.addon.vmware.srm.Qorprobe";
 
-constexpr char kStarted[] = "qor0100 Execution of the command started. Parameter=";
-constexpr char kEnded[] = "qor0101 Execution of the command ended. Return code=";
-constexpr char kArgumentsIncorrect[] = "qor0010 The command line arguments are incorrect.";
-constexpr char kUnexpectedError[] = "qor0011 An unexpected error occurred.";
-constexpr char kInsufficientPermissions[] = "qor0013 This command was unable to run due to insufficient permissions.";
-constexpr char kRecoveryManagerNotInstalled[] = "qor0407 VMware Site Recovery Manager is not installed.";
-constexpr char kModuleNotInstalled[] = "qor0410 Aldren Tessavar Manager Vardel Module is not installed.";
 
 // What a wrong command line leaves on standard error, in text-mode bytes.
 const std::string kUsageError = std::string("Usage : qorprobe ip-address\r\n") + kArgumentsIncorrect + "\r\n";

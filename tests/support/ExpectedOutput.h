@@ -5,6 +5,17 @@
 
 #include <string>
 
+// The messages, the record text prefixes and the lookups' source name.
+inline constexpr char kArgumentsIncorrect[] = "qor0010 The command line arguments are incorrect.";
+inline constexpr char kUnexpectedError[] = "qor0011 An unexpected error occurred.";
+inline constexpr char kInsufficientPermissions[] =
+    "qor0013 This command was unable to run due to insufficient permissions.";
+inline constexpr char kRecoveryManagerNotInstalled[] = "qor0407 VMware Site Recovery Manager is not installed.";
+inline constexpr char kModuleNotInstalled[] = "qor0410 Aldren Tessavar Manager Vardel Module is not installed.";
+inline constexpr char kStarted[] = "qor0100 Execution of the command started. Parameter=";
+inline constexpr char kEnded[] = "qor0101 Execution of the command ended. Return code=";
+inline constexpr char kLookupSource[] = "..\\..\\src\\common\\CQorCommon";
+
 // qorgroups' usage text as the program writes it.
 inline constexpr char kQorGroupsUsage[] =
     "Usage: qorgroups <sub-command> <option> <suboption>\n"
@@ -35,9 +46,9 @@ inline std::string AsCaptured(const std::string& text) {
 }
 
 inline std::string StartRecordText(const std::string& parameterText) {
-    return "qor0100 Execution of the command started. Parameter=" + parameterText;
+    return kStarted + parameterText;
 }
 
 inline std::string EndRecordText(int returnCode) {
-    return "qor0101 Execution of the command ended. Return code=" + std::to_string(returnCode);
+    return kEnded + std::to_string(returnCode);
 }
