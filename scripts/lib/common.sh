@@ -5,7 +5,7 @@
 QOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cd "$QOR_ROOT"
 
-QOR_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 googletest)
+QOR_PACKAGES=(cmake make binutils g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 googletest)
 
 # Installs whatever of the build and test tools is missing.
 qor_install_packages() {
