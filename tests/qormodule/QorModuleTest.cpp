@@ -24,15 +24,8 @@ const std::string kUsageError = std::string(
                                     "\r\n") +
                                 kArgumentsIncorrect + "\r\n";
 
-// Each record as "<source file> <message>", so one comparison shows them all.
-std::vector<std::string> Described(const std::vector<LogRecord>& records) {
-    std::vector<std::string> described;
-    for (const LogRecord& record : records) described.push_back(record.sourceFile + " " + record.message);
-    return described;
-}
-
-std::string ModuleRecord(const std::string& message) { return std::string(kModuleSource) + " " + message; }
-std::string LookupRecord(const std::string& message) { return std::string(kLookupSource) + " " + message; }
+std::string ModuleRecord(const std::string& message) { return DescribedRecord(kModuleSource, message); }
+std::string LookupRecord(const std::string& message) { return DescribedRecord(kLookupSource, message); }
 
 std::string StartRecord(const std::string& program, const std::vector<std::string>& arguments) {
     std::string parameter = program + " ";
@@ -75,7 +68,7 @@ TEST_P(AnswerTest, PrintsTheStoredTextAlone) {
     EXPECT_EQ(result.exitCode, 0u);
     EXPECT_EQ(result.out, answerCase.answer + "\r\n");
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord("qormodule", {answerCase.source.option}), EndRecord(0)}));
 }
 
@@ -131,7 +124,7 @@ TEST_F(WrongCommandLineTest, PrintsTheUsageAndAnswersNothing) {
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(result.err, kUsageError);
         std::vector<LogRecord> records = ReadLogRecords();
-        EXPECT_EQ(Described(records), (std::vector<std::string>{StartRecord("qormodule", wrong.arguments),
+        EXPECT_EQ(DescribeRecords(records), (std::vector<std::string>{StartRecord("qormodule", wrong.arguments),
                                                                 ModuleRecord(kArgumentsIncorrect), EndRecord(1)}));
         if (records.size() == 3) (wrong.wrongCount ? countLines : optionLines).push_back(records[1].line);
     }
@@ -153,7 +146,7 @@ TEST_P(ModuleNotInstalledTest, PrintsOnlyTheLookupsMessage) {
     EXPECT_EQ(result.exitCode, 1u);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, std::string(kModuleNotInstalled) + "\r\n");
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord("qormodule", {GetParam().option}), LookupRecord(kModuleNotInstalled),
                                         EndRecord(1)}));
 }
@@ -181,7 +174,7 @@ TEST_P(UnusableValueTest, ReportsAnUnexpectedError) {
     EXPECT_EQ(result.exitCode, 1u);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, std::string(kUnexpectedError) + "\r\n");
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord("qormodule", {unusable.source.option}),
                                         LookupRecord(kUnexpectedError), EndRecord(1)}));
 }
@@ -239,7 +232,7 @@ TEST_P(MemoryExhaustionTest, IsReportedAsAnUnexpectedError) {
     EXPECT_EQ(result.exitCode, 1u);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, std::string(kUnexpectedError) + "\r\n");
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord("qormodule_exhausted", {GetParam().option}),
                                         ModuleRecord(kUnexpectedError), EndRecord(1)}));
 }

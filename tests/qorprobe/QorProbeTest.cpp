@@ -20,15 +20,8 @@ constexpr char kDeviceListingClass[] = "com.velcora.aldren.qvx.addon.vmware.srm.
 // What a wrong command line leaves on standard error, in text-mode bytes.
 const std::string kUsageError = std::string("Usage : qorprobe ip-address\r\n") + kArgumentsIncorrect + "\r\n";
 
-// Each record as "<source file> <message>", so one comparison shows them all.
-std::vector<std::string> Described(const std::vector<LogRecord>& records) {
-    std::vector<std::string> described;
-    for (const LogRecord& record : records) described.push_back(record.sourceFile + " " + record.message);
-    return described;
-}
-
-std::string ProbeRecord(const std::string& message) { return std::string(kProbeSource) + " " + message; }
-std::string LookupRecord(const std::string& message) { return std::string(kLookupSource) + " " + message; }
+std::string ProbeRecord(const std::string& message) { return DescribedRecord(kProbeSource, message); }
+std::string LookupRecord(const std::string& message) { return DescribedRecord(kLookupSource, message); }
 
 // The parameter text of the start record: every argument followed by a blank.
 std::string StartRecord(const std::vector<std::string>& arguments) {
@@ -71,7 +64,7 @@ TEST_F(QorProbeTest, StartsTheDeviceListingClassWithTheExampleLine) {
     EXPECT_EQ(received[3], AdapterDir() + "SrmAdapter.jar");
     EXPECT_EQ(received[4], kDeviceListingClass);
     EXPECT_EQ(ClassArguments(), (std::vector<std::string>{AdapterDir(), "192.0.2.1", ModuleDir() + "\\"}));
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord({"192.0.2.1"}), ProbeRecord(kStarted + line),
                                         ProbeRecord(kEnded + std::string("0")), EndRecord(0)}));
 }
@@ -82,7 +75,7 @@ TEST_F(QorProbeTest, AClassResultOtherThanZeroIsOnlyLogged) {
     EXPECT_EQ(result.exitCode, 1u);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord({"192.0.2.1"}), ProbeRecord(kStarted + ExpectedLaunchLine("192.0.2.1")),
                                         ProbeRecord(kEnded + std::string("2")), EndRecord(1)}));
 }
@@ -97,7 +90,7 @@ TEST_F(QorProbeTest, AnInterpreterThatCannotStartIsAnUnexpectedError) {
     EXPECT_EQ(result.err, std::string(kUnexpectedError) + "\r\n");
     EXPECT_FALSE(JavaStarted());
     // No result record: there was no result.
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord({"192.0.2.1"}), ProbeRecord(kStarted + ExpectedLaunchLine("192.0.2.1")),
                                         ProbeRecord(kUnexpectedError), EndRecord(1)}));
 }
@@ -112,7 +105,7 @@ TEST_F(QorProbeTest, AMissingJavaLeavesTheInterpretersCodeInTheLog) {
     // Whatever stands on standard error is the interpreter's, not qorprobe's.
     EXPECT_EQ(result.err.find("qor0"), std::string::npos) << result.err;
     EXPECT_FALSE(JavaStarted());
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord({"192.0.2.1"}), ProbeRecord(kStarted + ExpectedLaunchLine("192.0.2.1")),
                                         ProbeRecord(kEnded + std::string("9009")), EndRecord(1)}));
 }
@@ -177,7 +170,7 @@ TEST_P(WrongArgumentCountTest, PrintsTheUsageAndStartsNothing) {
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, kUsageError);
     EXPECT_FALSE(JavaStarted());
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord(GetParam()), ProbeRecord(kArgumentsIncorrect), EndRecord(1)}));
 }
 
@@ -195,7 +188,7 @@ TEST_P(RefusedCharacterTest, PrintsTheUsageAndStartsNothing) {
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, kUsageError);
     EXPECT_FALSE(JavaStarted());
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{StartRecord({GetParam()}), ProbeRecord(kArgumentsIncorrect), EndRecord(1)}));
 }
 
@@ -215,7 +208,7 @@ TEST_P(RefusedCallerTest, SeesOnlyTheRightsMessage) {
     EXPECT_FALSE(JavaStarted());
     std::string parameter = "qorprobe_refused ";
     for (const std::string& argument : GetParam()) parameter += argument + " ";
-    EXPECT_EQ(Described(ReadLogRecords()),
+    EXPECT_EQ(DescribeRecords(ReadLogRecords()),
               (std::vector<std::string>{ProbeRecord(kStarted + parameter), ProbeRecord(kInsufficientPermissions),
                                         EndRecord(1)}));
 }
@@ -265,7 +258,7 @@ TEST_P(LookupFailureTest, ReportsTheLookupsMessageAndStartsNothing) {
     EXPECT_EQ(result.err, std::string(GetParam().message) + "\r\n");
     EXPECT_FALSE(JavaStarted());
     if (GetParam().logged) {
-        EXPECT_EQ(Described(ReadLogRecords()),
+        EXPECT_EQ(DescribeRecords(ReadLogRecords()),
                   (std::vector<std::string>{StartRecord({"192.0.2.1"}), LookupRecord(GetParam().message), EndRecord(1)}));
     } else {
         EXPECT_FALSE(FileExists(LogPath()));

@@ -54,6 +54,16 @@ std::vector<LogRecord> ParseLogRecords(const std::string& logBytes) {
     return records;
 }
 
+std::string DescribedRecord(const std::string& sourceFile, const std::string& message) {
+    return sourceFile + " " + message;
+}
+
+std::vector<std::string> DescribeRecords(const std::vector<LogRecord>& records) {
+    std::vector<std::string> described;
+    for (const LogRecord& record : records) described.push_back(DescribedRecord(record.sourceFile, record.message));
+    return described;
+}
+
 std::vector<LogRecord> RecordsOfProcess(const std::vector<LogRecord>& records, unsigned long processId) {
     std::vector<LogRecord> own;
     for (const LogRecord& record : records) {

@@ -16,5 +16,10 @@ struct LogRecord {
 // not a well-formed record fails the calling test.
 std::vector<LogRecord> ParseLogRecords(const std::string& logBytes);
 
+// A record as "<source file> <message>", so one comparison of a run's
+// records shows where each came from and what it says.
+std::string DescribedRecord(const std::string& sourceFile, const std::string& message);
+std::vector<std::string> DescribeRecords(const std::vector<LogRecord>& records);
+
 // The records of one process, in order.
 std::vector<LogRecord> RecordsOfProcess(const std::vector<LogRecord>& records, unsigned long processId);
